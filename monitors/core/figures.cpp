@@ -1,0 +1,1 @@
+// Figures of the monitors.

@@ -1,0 +1,1 @@
+// Platform controls over Qt.

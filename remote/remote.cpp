@@ -1,0 +1,1 @@
+// Remote-station screens.
