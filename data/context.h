@@ -71,6 +71,10 @@ class Context {
   // the last choice was cancelled.
   std::string chosen_period;
 
+  // The current journal record: the last journal record read one at a time
+  // (192 bytes once read; empty before).
+  Record journal_record;
+
  private:
   platform::Env& env_;
   std::string folder_;

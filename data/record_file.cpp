@@ -44,6 +44,13 @@ void RecordFile::read_block(std::int64_t first, std::int64_t count,
   if (!got) std::fill(out.begin(), out.end(), '\0');
 }
 
+std::size_t RecordFile::read_raw(std::int64_t first, std::span<char> out) {
+  if (first < 1 || !file_ || out.empty()) return 0;
+  const auto got = file_->read_at(
+      static_cast<std::uint64_t>(first - 1) * record_length_, out);
+  return got.value_or(0);
+}
+
 std::uint64_t RecordFile::size_bytes() {
   if (!file_) return 0;
   return file_->size().value_or(0);
@@ -69,6 +76,16 @@ RecordFile& FileSlots::open(int slot, std::string_view name,
   close(slot);
   const std::string path = platform::resolve_suite_path(env_, folder_, name);
   auto file = env_.open_file(path, platform::OpenMode::kCreateIfMissing);
+  auto& held = slots_[slot];
+  held = std::make_unique<RecordFile>(std::move(file), record_length, path);
+  return *held;
+}
+
+RecordFile& FileSlots::open_path(int slot, const std::string& path,
+                                 std::size_t record_length,
+                                 platform::OpenMode mode) {
+  close(slot);
+  auto file = env_.open_file(path, mode);
   auto& held = slots_[slot];
   held = std::make_unique<RecordFile>(std::move(file), record_length, path);
   return *held;

@@ -6,6 +6,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -36,6 +37,10 @@ class RecordFile {
   // Reads `count` records from record `first` into out (resized to
   // count × record_length), in one call; missing bytes read as zero.
   void read_block(std::int64_t first, std::int64_t count, std::string& out);
+  // Reads up to out.size() bytes from the start of record `first`, in one
+  // call, without touching the rest of out; returns how many bytes were read
+  // (0 past the end of the file, on an error, or with no file).
+  std::size_t read_raw(std::int64_t first, std::span<char> out);
 
   // Length of the file in bytes; 0 when unknown.
   std::uint64_t size_bytes();
@@ -62,6 +67,11 @@ class FileSlots {
   // dropped, "\" as separator) relative to the data folder, in `slot`,
   // creating it empty when missing.
   RecordFile& open(int slot, std::string_view name, std::size_t record_length);
+  // Opens the file at `path`, a path of this machine taken as it is, in
+  // `slot`. With kExistingOnly a missing file is not created: the slot then
+  // holds a record file that reads zero bytes and fails every write.
+  RecordFile& open_path(int slot, const std::string& path,
+                        std::size_t record_length, platform::OpenMode mode);
   // The file held by the slot, or null.
   RecordFile* get(int slot);
   void close(int slot);
