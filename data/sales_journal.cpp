@@ -1,6 +1,7 @@
 #include "data/sales_journal.h"
 
 #include <cmath>
+#include <limits>
 
 #include "data/numbers.h"
 
@@ -12,6 +13,9 @@ std::string_view part(std::string_view text, std::size_t offset,
   if (offset >= text.size()) return {};
   return text.substr(offset, width);
 }
+
+constexpr std::int64_t kMaxLongDetailReference =
+    std::numeric_limits<std::int32_t>::max();
 
 int leading_int(std::string_view text) {
   return static_cast<int>(to_int32(parse_number(text)));
@@ -121,12 +125,16 @@ std::string resolve_payment_detail(Context& ctx,
   if (payment_detail.substr(0, kLongDetailPrefix.size()) != kLongDetailPrefix) {
     return std::string(payment_detail);
   }
-  const std::int64_t n =
-      round_half_even(parse_number(payment_detail.substr(kLongDetailPrefix.size())));
+  const double reference =
+      parse_number(payment_detail.substr(kLongDetailPrefix.size()));
   RecordFile& details = open_long_detail_file(ctx);
-  // A reference below 0 names no record: it reads as zero bytes.
-  const Record record =
-      n >= 0 ? details.read(n + 1) : Record(kLongDetailRecordLength, '\0');
+  // A reference below 0 or beyond any record number names no record: it
+  // reads as zero bytes, like a record the file does not hold.
+  const bool names_a_record =
+      reference > -0.5 && reference < static_cast<double>(kMaxLongDetailReference);
+  const Record record = names_a_record
+                            ? details.read(round_half_even(reference) + 1)
+                            : Record(kLongDetailRecordLength, '\0');
   std::string breakdown = trim(get_text(record, long_detail::breakdown));
   ctx.slots().close(kLongDetailSlot);
   return breakdown;

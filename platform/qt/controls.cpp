@@ -1,1 +1,0 @@
-// Platform controls over Qt.
