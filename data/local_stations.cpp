@@ -51,16 +51,9 @@ void set_common_defaults(Record& r) {
   set_bytes(r, local_station::bytes_270, '\0');
 }
 
+// The header, which marks the table as present, is written last, so that a
+// write that fails on the way leaves a table that is filled again next time.
 void write_defaults(Context& ctx, RecordFile& table) {
-  const platform::LocalDateTime now = ctx.now();
-  Record header = table.read(1);
-  set_text(header, local_station::station_name,
-           std::string(kInitMarker) + date_stamp(now) + ":" + time_stamp(now));
-  set_text(header, local_station::station_kind, kServerKind);
-  set_common_defaults(header);
-  set_text(header, local_station::yes_no_text, kYes);
-  set_int32(header, local_station::station_index, kLocalStationCount);
-  if (!table.write(1, header)) return;
   for (int k = 1; k <= kLocalStationCount; ++k) {
     Record r = table.read(k + 1);
     set_text(r, local_station::station_number, two_digits(k));
@@ -73,6 +66,15 @@ void write_defaults(Context& ctx, RecordFile& table) {
     set_int16(r, local_station::int_430, 0);
     if (!table.write(k + 1, r)) return;
   }
+  const platform::LocalDateTime now = ctx.now();
+  Record header = table.read(1);
+  set_text(header, local_station::station_name,
+           std::string(kInitMarker) + date_stamp(now) + ":" + time_stamp(now));
+  set_text(header, local_station::station_kind, kServerKind);
+  set_common_defaults(header);
+  set_text(header, local_station::yes_no_text, kYes);
+  set_int32(header, local_station::station_index, kLocalStationCount);
+  table.write(1, header);
 }
 
 }  // namespace

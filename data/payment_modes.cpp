@@ -18,21 +18,18 @@ Record entry_record(std::string_view text) {
   return r;
 }
 
+// The header, which marks the table as made, is written last, so that a
+// write that fails on the way leaves a table that is made again next time.
 void write_defaults(Context& ctx, RecordFile& table) {
-  const platform::LocalDateTime now = ctx.now();
-  if (!table.write(1, entry_record(std::string(kInitMarker) + ":" +
-                                   date_stamp(now) + ":" + time_stamp(now)))) {
-    return;
-  }
   for (int k = 1; k <= kPaymentModeCount; ++k) {
-    if (!table.write(k + 1, entry_record(kOtherMode))) return;
+    const std::string_view entry =
+        k <= static_cast<int>(kNamedModes.size()) ? kNamedModes[k - 1]
+                                                   : kOtherMode;
+    if (!table.write(k + 1, entry_record(entry))) return;
   }
-  for (std::size_t k = 0; k < kNamedModes.size(); ++k) {
-    if (!table.write(static_cast<std::int64_t>(k) + 2,
-                     entry_record(kNamedModes[k]))) {
-      return;
-    }
-  }
+  const platform::LocalDateTime now = ctx.now();
+  table.write(1, entry_record(std::string(kInitMarker) + ":" +
+                              date_stamp(now) + ":" + time_stamp(now)));
 }
 
 }  // namespace

@@ -57,12 +57,9 @@ RecordFile& open_table(Context& ctx) {
 
 bool header_is_valid(const Record& header) { return has_init_marker(header); }
 
+// The header, which marks the table as made, is written last, so that a
+// write that fails on the way leaves a table that is made again next time.
 bool write_defaults(Context& ctx, RecordFile& table) {
-  poste_distant header;
-  Record record = header.record();
-  set_text(record, remote_station::ref,
-           std::string(kInitMarker) + date_stamp(ctx.now()));
-  if (!table.write(1, record)) return false;
   for (int n = 1; n <= kRemoteStationCount; ++n) {
     Record line(kRemoteStationRecordLength, ' ');
     set_text(line, remote_station::ref,
@@ -70,7 +67,10 @@ bool write_defaults(Context& ctx, RecordFile& table) {
                  std::to_string(n));
     if (!table.write(n + 1, line)) return false;
   }
-  return true;
+  Record header(kRemoteStationRecordLength, ' ');
+  set_text(header, remote_station::ref,
+           std::string(kInitMarker) + date_stamp(ctx.now()));
+  return table.write(1, header);
 }
 
 bool is_separator(char c) { return c == '\\' || c == '/'; }
