@@ -41,6 +41,11 @@ struct DialogExchange {
   std::int16_t dialog_icon = 0;
 };
 
+// Qt's "slots" keyword is a macro; it is set aside here so that this header
+// can follow Qt headers. Code that sees Qt's keywords calls file_slots().
+#pragma push_macro("slots")
+#undef slots
+
 class Context {
  public:
   Context(platform::Env& env, std::string data_folder,
@@ -53,6 +58,7 @@ class Context {
   platform::Env& env() { return env_; }
   const std::string& folder() const { return folder_; }
   FileSlots& slots() { return slots_; }
+  FileSlots& file_slots() { return slots_; }
   Settings& settings() { return settings_; }
   const Settings& settings() const { return settings_; }
   DialogExchange& dialog() { return dialog_; }
@@ -83,5 +89,7 @@ class Context {
   Settings settings_;
   DialogExchange dialog_;
 };
+
+#pragma pop_macro("slots")
 
 }  // namespace mdc::data
