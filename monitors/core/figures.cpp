@@ -1,1 +1,0 @@
-// Figures of the monitors.
