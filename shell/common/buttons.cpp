@@ -19,10 +19,7 @@ int leading_int(const QString& text) {
 }
 
 QFont caption_font() {
-  QFont font = platform::points_font(QStringLiteral("Arial"), kCaptionPoints,
-                                     QFont::Bold);
-  font.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
-  return font;
+  return design_font(QStringLiteral("Arial"), kCaptionPoints, QFont::Bold);
 }
 
 }  // namespace

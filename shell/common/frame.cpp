@@ -62,6 +62,13 @@ void centre_dialog(QWidget& window) {
   window.move(twips_to_pixels(place.left), twips_to_pixels(place.top));
 }
 
+QFont design_font(const QString& family, double points, QFont::Weight weight) {
+  QFont font = platform::points_font(family, points, weight);
+  font.setFamilies({family, QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
+                    QStringLiteral("DejaVu Sans")});
+  return font;
+}
+
 void place_twips(QWidget& control, int left, int top, int width, int height) {
   control.setGeometry(platform::twips_rect(left, top, width, height));
 }

@@ -4,6 +4,7 @@
 // (`bt_prog` 0, `bt_prog` 1, ...) and the rounded border of the dialog.
 #pragma once
 
+#include <QFont>
 #include <QString>
 #include <QWidget>
 
@@ -40,6 +41,11 @@ int screen_width_twips(const QWidget& window);
 void apply_screen_frame(QWidget& window);
 // Places the window by dialog_place for its current size.
 void centre_dialog(QWidget& window);
+
+// A font of a window's design: the family it names (Arial, MS Sans Serif),
+// or a metrically close one where that family is not installed.
+QFont design_font(const QString& family, double points,
+                  QFont::Weight weight = QFont::Normal);
 
 // Places a control in its parent by its design position in twips.
 void place_twips(QWidget& control, int left, int top, int width, int height);
