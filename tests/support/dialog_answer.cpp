@@ -13,13 +13,23 @@ namespace {
 
 constexpr int kPollMilliseconds = 5;
 
-QWidget* child_named(QWidget* dialog, const QString& name) {
-  QWidget* found = dialog->findChild<QWidget*>(name);
-  if (!found) ADD_FAILURE() << "no control " << name.toStdString();
+QWidget* child_named(QWidget* dialog, const QString& name, int index) {
+  QWidget* found = find_child(*dialog, name, index);
+  if (!found) ADD_FAILURE() << "no control " << name.toStdString() << " " << index;
   return found;
 }
 
 }  // namespace
+
+QWidget* find_child(const QWidget& window, const QString& object_name,
+                    int index) {
+  for (QWidget* w : window.findChildren<QWidget*>(object_name)) {
+    if (index == kNoIndex) return w;
+    const QVariant value = w->property("index");
+    if (value.isValid() && value.toInt() == index) return w;
+  }
+  return nullptr;
+}
 
 void type_text(QWidget* target, const QString& text) {
   for (qsizetype i = 0; i < text.size(); ++i) {
@@ -55,17 +65,19 @@ DialogAnswers::Action DialogAnswers::press(Qt::Key key) {
   };
 }
 
-DialogAnswers::Action DialogAnswers::click(const QString& object_name) {
-  return [object_name](QWidget* dialog) {
-    if (QWidget* w = child_named(dialog, object_name)) {
+DialogAnswers::Action DialogAnswers::click(const QString& object_name,
+                                           int index) {
+  return [object_name, index](QWidget* dialog) {
+    if (QWidget* w = child_named(dialog, object_name, index)) {
       QTest::mouseClick(w, Qt::LeftButton);
     }
   };
 }
 
-DialogAnswers::Action DialogAnswers::double_click(const QString& object_name) {
-  return [object_name](QWidget* dialog) {
-    if (QWidget* w = child_named(dialog, object_name)) {
+DialogAnswers::Action DialogAnswers::double_click(const QString& object_name,
+                                                  int index) {
+  return [object_name, index](QWidget* dialog) {
+    if (QWidget* w = child_named(dialog, object_name, index)) {
       QTest::mouseDClick(w, Qt::LeftButton);
     }
   };

@@ -20,12 +20,24 @@
 #include <QWidget>
 #include <deque>
 #include <functional>
+#include <ostream>
+
+// Test failures show a QString as its text.
+inline void PrintTo(const QString& text, std::ostream* out) {
+  *out << '"' << text.toStdString() << '"';
+}
 
 namespace mdc::test {
 
 // Types `text` into `target` one character at a time, as key presses that
 // carry the character (any Unicode text, beyond what key codes name).
 void type_text(QWidget* target, const QString& text);
+
+inline constexpr int kNoIndex = -1;
+// The child of `window` of that object name; with an index, the member of
+// that control array. Null when there is none.
+QWidget* find_child(const QWidget& window, const QString& object_name,
+                    int index = kNoIndex);
 
 class DialogAnswers {
  public:
@@ -41,10 +53,11 @@ class DialogAnswers {
 
   // Ready-made answers.
   static Action press(Qt::Key key);
-  // Clicks the child control of that object name (the first one found).
-  static Action click(const QString& object_name);
-  // Double-clicks the child control of that object name.
-  static Action double_click(const QString& object_name);
+  // Clicks the child control of that object name; with an index, the member
+  // of that control array (its "index" property).
+  static Action click(const QString& object_name, int index = kNoIndex);
+  // Double-clicks it.
+  static Action double_click(const QString& object_name, int index = kNoIndex);
   // Replaces the text of the child text box of that name, as typed, then
   // presses a key.
   static Action type_into(const QString& object_name, const QString& text,
