@@ -24,7 +24,8 @@ constexpr std::int64_t kPlainBlockRecords = data::JournalScan::kBlockRecords;
 
 std::string day_text(int day) {
   char buf[16];
-  std::snprintf(buf, sizeof buf, "%02d-%02d-2026", day % 28 + 1, day / 28 % 12 + 1);
+  std::snprintf(buf, sizeof buf, "%02d-%02d-2026", day % 28 + 1,
+                day / 28 % 12 + 1);
   return buf;
 }
 
@@ -41,7 +42,8 @@ const std::string& journal_folder() {
       std::filesystem::create_directories(dir);
       fixtures::JournalWriter writer(path);
       for (int i = 0; i < kRecords; ++i) {
-        const int day = static_cast<int>(static_cast<long long>(i) * kDays / kRecords);
+        const int day =
+            static_cast<int>(static_cast<long long>(i) * kDays / kRecords);
         writer.add(fixtures::journal_record(
             {day_text(day), "10:15", 1.5 + i % 100, i % 4 ? "A" : "CB ",
              i % 4 ? 'L' : 'T', "CB 1.50|", 0, fixtures::station_text(i % 5)}));
@@ -70,8 +72,9 @@ void BM_JournalScan(benchmark::State& state) {
     benchmark::DoNotOptimize(tickets);
     benchmark::DoNotOptimize(total);
   }
-  state.SetBytesProcessed(state.iterations() * kRecords *
-                          static_cast<std::int64_t>(data::kJournalRecordLength));
+  state.SetBytesProcessed(
+      state.iterations() * kRecords *
+      static_cast<std::int64_t>(data::kJournalRecordLength));
 }
 BENCHMARK(BM_JournalScan)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
@@ -86,8 +89,9 @@ void BM_PlainBlockRead(benchmark::State& state) {
     }
     benchmark::ClobberMemory();
   }
-  state.SetBytesProcessed(state.iterations() * kRecords *
-                          static_cast<std::int64_t>(data::kJournalRecordLength));
+  state.SetBytesProcessed(
+      state.iterations() * kRecords *
+      static_cast<std::int64_t>(data::kJournalRecordLength));
 }
 BENCHMARK(BM_PlainBlockRead)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
@@ -101,13 +105,16 @@ void BM_RecordAtATime(benchmark::State& state) {
         data::get_int32(journal.read(1), data::journal::record_count);
     int tickets = 0;
     for (std::int64_t n = 2; n <= static_cast<std::int64_t>(count) + 1; ++n) {
-      const data::JournalRecord r = data::decode_journal_record(journal.read(n));
-      if (r.record_type == data::kTicketRecord && r.date_text == wanted) ++tickets;
+      const data::JournalRecord r =
+          data::decode_journal_record(journal.read(n));
+      if (r.record_type == data::kTicketRecord && r.date_text == wanted)
+        ++tickets;
     }
     benchmark::DoNotOptimize(tickets);
   }
-  state.SetBytesProcessed(state.iterations() * kRecords *
-                          static_cast<std::int64_t>(data::kJournalRecordLength));
+  state.SetBytesProcessed(
+      state.iterations() * kRecords *
+      static_cast<std::int64_t>(data::kJournalRecordLength));
 }
 BENCHMARK(BM_RecordAtATime)->Unit(benchmark::kMillisecond)->Iterations(3);
 

@@ -16,8 +16,8 @@ JournalScan::JournalScan(RecordFile& journal, std::int64_t first_record)
   next_ = std::max(first_record, kFirstJournalDataRecord);
   const std::int64_t last = std::min(last_announced, last_held);
   end_ = std::max(next_, last + 1);
-  result_.not_held =
-      std::max<std::int64_t>(0, last_announced - std::max(last_held, next_ - 1));
+  result_.not_held = std::max<std::int64_t>(
+      0, last_announced - std::max(last_held, next_ - 1));
 }
 
 bool JournalScan::next_block() {

@@ -41,9 +41,7 @@ class JournalView {
     return load_le<std::int32_t>(journal::record_count.offset);
   }
 
-  int register_number() const {
-    return data::register_number(station_text());
-  }
+  int register_number() const { return data::register_number(station_text()); }
   int minute_of_day() const { return data::minute_of_day(time_text()); }
 
   // The whole record, copied (for the current journal record).
@@ -146,9 +144,9 @@ ScanResult scan_journal(RecordFile& journal, Visit&& visit,
 // Opens the journal at `path` in `slot` (see open_journal_file) and scans it.
 // The journal stays open in the slot.
 template <typename Visit>
-ScanResult scan_journal_file(Context& ctx, int slot, const std::string& path,
-                             Visit&& visit,
-                             std::int64_t first_record = kFirstJournalDataRecord) {
+ScanResult scan_journal_file(
+    Context& ctx, int slot, const std::string& path, Visit&& visit,
+    std::int64_t first_record = kFirstJournalDataRecord) {
   return scan_journal(open_journal_file(ctx, slot, path),
                       std::forward<Visit>(visit), first_record);
 }

@@ -14,11 +14,16 @@ char upper_cp1252(char c) {
   if (u >= 'a' && u <= 'z') return static_cast<char>(u - 0x20);
   if (u >= 0xE0 && u <= 0xFE && u != 0xF7) return static_cast<char>(u - 0x20);
   switch (u) {
-    case 0x9A: return static_cast<char>(0x8A);
-    case 0x9C: return static_cast<char>(0x8C);
-    case 0x9E: return static_cast<char>(0x8E);
-    case 0xFF: return static_cast<char>(0x9F);
-    default: return c;
+    case 0x9A:
+      return static_cast<char>(0x8A);
+    case 0x9C:
+      return static_cast<char>(0x8C);
+    case 0x9E:
+      return static_cast<char>(0x8E);
+    case 0xFF:
+      return static_cast<char>(0x9F);
+    default:
+      return c;
   }
 }
 
@@ -43,9 +48,11 @@ RecordFile* KeyedLog::file() { return ctx_.slots().get(slot_); }
 
 std::int16_t KeyedLog::entries_held(const Record& header) {
   RecordFile* f = file();
-  const std::int64_t held = f ? std::max<std::int64_t>(f->records_held() - 1, 0) : 0;
+  const std::int64_t held =
+      f ? std::max<std::int64_t>(f->records_held() - 1, 0) : 0;
   const std::int64_t count = get_int32(header, ligne_log::nombre);
-  return to_int16(static_cast<double>(std::clamp<std::int64_t>(count, 0, held)));
+  return to_int16(
+      static_cast<double>(std::clamp<std::int64_t>(count, 0, held)));
 }
 
 void KeyedLog::ouvre_log() {
@@ -84,8 +91,7 @@ void KeyedLog::ajoute_ligne() {
   RecordFile* f = file();
   if (!f) return;
   Record header = f->read(1);
-  const std::int16_t count =
-      header_is_valid(header) ? entries_held(header) : 0;
+  const std::int16_t count = header_is_valid(header) ? entries_held(header) : 0;
   found_ = count + 1;
   set_int32(header, ligne_log::nombre, found_);
   if (!f->write(1, header)) {

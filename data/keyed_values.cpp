@@ -13,8 +13,8 @@ RecordFile& open_file(Context& ctx) {
 // The header count, kept within the entries the file holds.
 std::int64_t entries_held(RecordFile& file, const Record& header) {
   const std::int64_t count = get_int32(header, keyed_value::count);
-  return std::clamp<std::int64_t>(count, 0,
-                                  std::max<std::int64_t>(file.records_held() - 1, 0));
+  return std::clamp<std::int64_t>(
+      count, 0, std::max<std::int64_t>(file.records_held() - 1, 0));
 }
 
 }  // namespace

@@ -40,10 +40,9 @@ void set_common_defaults(Record& r) {
   set_text(r, local_station::station_info_2, "");
   set_text(r, local_station::option_flags,
            std::string(local_station::option_flags.width, kOptionFlag));
-  for (const Field& f :
-       {local_station::text_220, local_station::text_235,
-        local_station::text_286, local_station::text_304,
-        local_station::text_432, local_station::text_744}) {
+  for (const Field& f : {local_station::text_220, local_station::text_235,
+                         local_station::text_286, local_station::text_304,
+                         local_station::text_432, local_station::text_744}) {
     set_text(r, f, "");
   }
   set_int32(r, local_station::int_250, 0);

@@ -18,17 +18,21 @@ inline constexpr std::size_t kLocalStationRecordLength = 1024;
 inline constexpr int kLocalStationCount = 16;
 
 namespace local_station {
-inline constexpr Field station_number{"station_number", 0, 15, FieldKind::kText};
+inline constexpr Field station_number{"station_number", 0, 15,
+                                      FieldKind::kText};
 inline constexpr Field station_name{"station_name", 15, 40, FieldKind::kText};
 inline constexpr Field station_kind{"station_kind", 55, 40, FieldKind::kText};
-inline constexpr Field station_info_1{"station_info_1", 95, 40, FieldKind::kText};
-inline constexpr Field station_info_2{"station_info_2", 135, 40, FieldKind::kText};
+inline constexpr Field station_info_1{"station_info_1", 95, 40,
+                                      FieldKind::kText};
+inline constexpr Field station_info_2{"station_info_2", 135, 40,
+                                      FieldKind::kText};
 inline constexpr Field option_flags{"option_flags", 175, 30, FieldKind::kText};
 inline constexpr Field yes_no_text{"yes_no_text", 205, 15, FieldKind::kText};
 inline constexpr Field text_220{"", 220, 15, FieldKind::kText};
 inline constexpr Field text_235{"", 235, 15, FieldKind::kText};
 inline constexpr Field int_250{"", 250, 4, FieldKind::kInt32};
-inline constexpr Field station_index{"station_index", 254, 4, FieldKind::kInt32};
+inline constexpr Field station_index{"station_index", 254, 4,
+                                     FieldKind::kInt32};
 inline constexpr Field int_258{"", 258, 2, FieldKind::kInt16};
 inline constexpr Field text_260{"", 260, 5, FieldKind::kText};
 inline constexpr Field text_265{"", 265, 5, FieldKind::kText};
@@ -40,11 +44,10 @@ inline constexpr Field text_432{"", 432, 250, FieldKind::kText};
 inline constexpr Field text_682{"", 682, 62, FieldKind::kText};
 inline constexpr Field text_744{"", 744, 280, FieldKind::kText};
 inline constexpr std::array<Field, 21> kLayout = {
-    station_number, station_name, station_kind, station_info_1,
-    station_info_2, option_flags, yes_no_text,  text_220,
-    text_235,       int_250,      station_index, int_258,
-    text_260,       text_265,     bytes_270,    text_286,
-    text_304,       int_430,      text_432,     text_682,
+    station_number, station_name, station_kind, station_info_1, station_info_2,
+    option_flags,   yes_no_text,  text_220,     text_235,       int_250,
+    station_index,  int_258,      text_260,     text_265,       bytes_270,
+    text_286,       text_304,     int_430,      text_432,       text_682,
     text_744};
 static_assert(covers_record(kLayout, kLocalStationRecordLength));
 }  // namespace local_station

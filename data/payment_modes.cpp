@@ -4,10 +4,14 @@ namespace mdc::data {
 namespace {
 
 // Code page 1252 texts: "è" is the byte E8.
-constexpr std::array<std::string_view, 7> kNamedModes = {
-    "CB :Carte Bleue",      "CHQ:Ch\xE8que",   "ESP:Esp\xE8" "ces",
-    "MCA:Master Card",      "AME:American Express",
-    "VIR:Virement",         "TIR:Ticket Resto"};
+constexpr std::array<std::string_view, 7> kNamedModes = {"CB :Carte Bleue",
+                                                         "CHQ:Ch\xE8que",
+                                                         "ESP:Esp\xE8"
+                                                         "ces",
+                                                         "MCA:Master Card",
+                                                         "AME:American Express",
+                                                         "VIR:Virement",
+                                                         "TIR:Ticket Resto"};
 constexpr std::string_view kOtherMode = "DIV:Divers";
 
 bool header_is_valid(const Record& header) { return has_init_marker(header); }
@@ -22,14 +26,14 @@ Record entry_record(std::string_view text) {
 // write that fails on the way leaves a table that is made again next time.
 void write_defaults(Context& ctx, RecordFile& table) {
   for (int k = 1; k <= kPaymentModeCount; ++k) {
-    const std::string_view entry =
-        k <= static_cast<int>(kNamedModes.size()) ? kNamedModes[k - 1]
-                                                   : kOtherMode;
+    const std::string_view entry = k <= static_cast<int>(kNamedModes.size())
+                                       ? kNamedModes[k - 1]
+                                       : kOtherMode;
     if (!table.write(k + 1, entry_record(entry))) return;
   }
   const platform::LocalDateTime now = ctx.now();
-  table.write(1, entry_record(std::string(kInitMarker) + ":" +
-                              date_stamp(now) + ":" + time_stamp(now)));
+  table.write(1, entry_record(std::string(kInitMarker) + ":" + date_stamp(now) +
+                              ":" + time_stamp(now)));
 }
 
 }  // namespace

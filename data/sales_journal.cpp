@@ -91,8 +91,8 @@ std::int32_t journal_record_count(Context& ctx, int slot) {
 
 JournalRecord read_journal_record(Context& ctx, std::int64_t n, int slot) {
   RecordFile* journal = ctx.slots().get(slot);
-  ctx.journal_record = journal ? journal->read(n)
-                               : Record(kJournalRecordLength, '\0');
+  ctx.journal_record =
+      journal ? journal->read(n) : Record(kJournalRecordLength, '\0');
   return decode_journal_record(ctx.journal_record);
 }
 
@@ -114,10 +114,10 @@ std::string resolve_payment_detail(Context& ctx) {
   if (ctx.journal_record.size() < kJournalRecordLength) {
     return std::string(journal::payment_detail.width, '\0');
   }
-  return resolve_payment_detail(
-      ctx, std::string_view(ctx.journal_record)
-               .substr(journal::payment_detail.offset,
-                       journal::payment_detail.width));
+  return resolve_payment_detail(ctx,
+                                std::string_view(ctx.journal_record)
+                                    .substr(journal::payment_detail.offset,
+                                            journal::payment_detail.width));
 }
 
 std::string resolve_payment_detail(Context& ctx,
@@ -131,7 +131,8 @@ std::string resolve_payment_detail(Context& ctx,
   // A reference below 0 or beyond any record number names no record: it
   // reads as zero bytes, like a record the file does not hold.
   const bool names_a_record =
-      reference > -0.5 && reference < static_cast<double>(kMaxLongDetailReference);
+      reference > -0.5 &&
+      reference < static_cast<double>(kMaxLongDetailReference);
   const Record record = names_a_record
                             ? details.read(round_half_even(reference) + 1)
                             : Record(kLongDetailRecordLength, '\0');

@@ -53,9 +53,9 @@ inline constexpr Field bytes_182{"", 182, 8, FieldKind::kBytes};
 inline constexpr Field text_190{"", 190, 2, FieldKind::kText};
 
 inline constexpr std::array<Field, 15> kLayout = {
-    date_text, time_text,      text_15,      text_30,      bytes_70,
-    amount,    bytes_82,       kind_code,    record_type,  payment_detail,
-    record_count, bytes_122,   station_text, bytes_182,    text_190};
+    date_text,    time_text, text_15,      text_30,     bytes_70,
+    amount,       bytes_82,  kind_code,    record_type, payment_detail,
+    record_count, bytes_122, station_text, bytes_182,   text_190};
 static_assert(covers_record(kLayout, kJournalRecordLength));
 
 // The register number: characters 3 and 4 of station_text.

@@ -60,7 +60,9 @@ class JournalScanTest : public ::testing::Test {
     std::vector<std::pair<std::int64_t, Record>> seen;
     *result = scan_journal(
         journal(),
-        [&](const JournalView& v) { seen.emplace_back(v.number(), v.record()); },
+        [&](const JournalView& v) {
+          seen.emplace_back(v.number(), v.record());
+        },
         first);
     return seen;
   }
@@ -70,10 +72,10 @@ TEST_F(JournalScanTest, GivesWhatARecordByRecordReadingGives) {
   const int kBlock = static_cast<int>(JournalScan::kBlockRecords);
   const struct {
     std::string_view name;
-    int records;               // data records in the file
-    std::int32_t count;        // announced by the header
-    std::size_t cut_bytes;     // removed from the end of the file
-    std::int64_t first;        // first record asked for
+    int records;            // data records in the file
+    std::int32_t count;     // announced by the header
+    std::size_t cut_bytes;  // removed from the end of the file
+    std::int64_t first;     // first record asked for
   } kCases[] = {
       {"empty", 0, 0, 0, 2},
       {"count below held", 10, 4, 0, 2},
@@ -133,8 +135,8 @@ TEST_F(JournalScanTest, ViewFieldsMatchTheDecodedRecord) {
     for (char& c : r) c = static_cast<char>(random());
     records.push_back(r);
   }
-  ASSERT_TRUE(fixtures::write_journal_records(folder_.file("W_CAI028.WDO"),
-                                              records));
+  ASSERT_TRUE(
+      fixtures::write_journal_records(folder_.file("W_CAI028.WDO"), records));
   int seen = 0;
   scan_journal(journal(), [&](const JournalView& v) {
     const JournalRecord j = decode_journal_record(records[seen++]);
@@ -159,13 +161,15 @@ TEST_F(JournalScanTest, ScansAJournalByPathWithoutWritingIt) {
   ASSERT_TRUE(env_.make_folder(folder_.file("DIST01")));
   const std::string path = folder_.file("DIST01/W_CAI028.WDO");
   ASSERT_TRUE(fixtures::write_journal(
-      path, {{"11-12-2026", "10:05", 12.5, 3, "CB ", "", {{'A', 10}, {'C', 2.5}}},
-             {"11-12-2026", "11:00", 4, 0, "ESP", "", {{'B', 4}}}}));
+      path,
+      {{"11-12-2026", "10:05", 12.5, 3, "CB ", "", {{'A', 10}, {'C', 2.5}}},
+       {"11-12-2026", "11:00", 4, 0, "ESP", "", {{'B', 4}}}}));
   const std::string before = folder_.read("DIST01/W_CAI028.WDO");
   double tickets = 0;
   const ScanResult result =
       scan_journal_file(ctx_, kJournalSlot, path, [&](const JournalView& v) {
-        if (v.is_ticket() && v.date_text() == "11-12-2026") tickets += v.amount();
+        if (v.is_ticket() && v.date_text() == "11-12-2026")
+          tickets += v.amount();
       });
   EXPECT_EQ(tickets, 16.5);
   EXPECT_EQ(result.visited, 5);

@@ -17,7 +17,9 @@ class KeyedLogTest : public ::testing::Test {
   Context ctx_{env_, folder_.path()};
 
   std::string file() const { return folder_.read("W_intlog.wdo"); }
-  Record record(int n) const { return file().substr((n - 1) * kLength, kLength); }
+  Record record(int n) const {
+    return file().substr((n - 1) * kLength, kLength);
+  }
 };
 
 std::string padded(std::string_view text, std::size_t width) {
@@ -63,7 +65,8 @@ TEST_F(KeyedLogTest, KeysAndValuesKeepTheirWidths) {
       {"CAF\xC9", padded("x", 40)},
       {"ABSENT", ""},
   };
-  for (const auto& c : kCases) EXPECT_EQ(lit_valeur(ctx_, c.key), c.value) << c.key;
+  for (const auto& c : kCases)
+    EXPECT_EQ(lit_valeur(ctx_, c.key), c.value) << c.key;
   EXPECT_EQ(get_int32(record(1), ligne_log::nombre), 3);
 }
 

@@ -17,7 +17,9 @@ class KeyedValuesTest : public ::testing::Test {
   Context ctx_{env_, folder_.path()};
 
   std::string file() const { return folder_.read("WFICH_IA.WDO"); }
-  Record record(int n) const { return file().substr((n - 1) * kLength, kLength); }
+  Record record(int n) const {
+    return file().substr((n - 1) * kLength, kLength);
+  }
 };
 
 TEST_F(KeyedValuesTest, FirstStoreCreatesTheHeaderAndOneEntry) {
@@ -27,7 +29,8 @@ TEST_F(KeyedValuesTest, FirstStoreCreatesTheHeaderAndOneEntry) {
   ASSERT_EQ(file().size(), 2 * kLength);
   EXPECT_EQ(get_int32(record(1), keyed_value::count), 1);
   const Record entry = record(2);
-  EXPECT_EQ(get_text(entry, keyed_value::value), "2500" + std::string(102, ' '));
+  EXPECT_EQ(get_text(entry, keyed_value::value),
+            "2500" + std::string(102, ' '));
   EXPECT_EQ(get_text(entry, keyed_value::key), "CAQUOT" + std::string(19, ' '));
   EXPECT_EQ(get_int32(entry, keyed_value::int_106), 0);
   EXPECT_EQ(get_int32(entry, keyed_value::count), 0);

@@ -34,11 +34,14 @@ TEST_F(LocalStationsTest, NewTableHoldsTheServerAndSixteenStations) {
   ASSERT_EQ(folder_.read("W_NUP091.WDO").size(), 17408u);
 
   const Record header = record(1);
-  EXPECT_EQ(get_text(header, local_station::station_number), std::string(15, '\0'));
+  EXPECT_EQ(get_text(header, local_station::station_number),
+            std::string(15, '\0'));
   EXPECT_EQ(get_text(header, local_station::station_name),
             padded("#INIT#12-11-2026:10:30:00", 40));
-  EXPECT_EQ(get_text(header, local_station::station_kind), padded("Serveur", 40));
-  EXPECT_EQ(get_text(header, local_station::option_flags), std::string(30, 'O'));
+  EXPECT_EQ(get_text(header, local_station::station_kind),
+            padded("Serveur", 40));
+  EXPECT_EQ(get_text(header, local_station::option_flags),
+            std::string(30, 'O'));
   EXPECT_EQ(get_text(header, local_station::yes_no_text), padded("OUI", 15));
   EXPECT_EQ(get_int32(header, local_station::station_index), 16);
   EXPECT_EQ(get_int16(header, local_station::int_258), 9);
@@ -60,8 +63,8 @@ TEST_F(LocalStationsTest, NewTableHoldsTheServerAndSixteenStations) {
 }
 
 TEST_F(LocalStationsTest, TableWithAStationCountIsLeftAlone) {
-  ASSERT_TRUE(fixtures::write_local_stations(folder_.file("W_NUP091.WDO"),
-                                             {{"Caisse Entrée", "Tactile", "A", "B"}}));
+  ASSERT_TRUE(fixtures::write_local_stations(
+      folder_.file("W_NUP091.WDO"), {{"Caisse Entrée", "Tactile", "A", "B"}}));
   std::string bytes = folder_.read("W_NUP091.WDO");
   Record header = bytes.substr(0, kLength);
   set_int32(header, local_station::station_index, 3);
@@ -72,7 +75,9 @@ TEST_F(LocalStationsTest, TableWithAStationCountIsLeftAlone) {
   const auto stations = read_local_stations(ctx_);
   EXPECT_EQ(folder_.read("W_NUP091.WDO"), bytes);
   EXPECT_FALSE(ctx_.slots().is_open(kLocalStationsSlot));
-  EXPECT_EQ(trim(stations[0].station_name), "Caisse Entr\xE9" "e");
+  EXPECT_EQ(trim(stations[0].station_name),
+            "Caisse Entr\xE9"
+            "e");
   EXPECT_EQ(trim(stations[0].station_kind), "Tactile");
   EXPECT_EQ(stations[15].station_name, std::string(40, '\0'));
   EXPECT_EQ(stations[15].station_index, 0);
@@ -80,8 +85,8 @@ TEST_F(LocalStationsTest, TableWithAStationCountIsLeftAlone) {
 
 TEST_F(LocalStationsTest, CountNotAboveZeroRestoresTheDefaults) {
   for (std::int32_t count : {0, -1, -70000}) {
-    ASSERT_TRUE(fixtures::write_local_stations(folder_.file("W_NUP091.WDO"),
-                                               {{"Caisse 1", "Tactile", "", ""}}));
+    ASSERT_TRUE(fixtures::write_local_stations(
+        folder_.file("W_NUP091.WDO"), {{"Caisse 1", "Tactile", "", ""}}));
     std::string bytes = folder_.read("W_NUP091.WDO");
     Record header = bytes.substr(0, kLength);
     set_int32(header, local_station::station_index, count);

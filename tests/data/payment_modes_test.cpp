@@ -18,7 +18,8 @@ class PaymentModesTest : public ::testing::Test {
   Context ctx_{env_, folder_.path()};
 
   std::string entry(int record) const {
-    return trim(folder_.read("W_CAI064.WDO").substr((record - 1) * kLength, kLength));
+    return trim(
+        folder_.read("W_CAI064.WDO").substr((record - 1) * kLength, kLength));
   }
 };
 
@@ -32,7 +33,9 @@ TEST_F(PaymentModesTest, NewTableHoldsTheDefaultModes) {
   } kCases[] = {{1, "#INIT#:12-11-2026:10:30:00"},
                 {2, "CB :Carte Bleue"},
                 {3, "CHQ:Ch\xE8que"},
-                {4, "ESP:Esp\xE8" "ces"},  // "è" is one byte
+                {4,
+                 "ESP:Esp\xE8"
+                 "ces"},  // "è" is one byte
                 {5, "MCA:Master Card"},
                 {6, "AME:American Express"},
                 {7, "VIR:Virement"},
@@ -48,8 +51,8 @@ TEST_F(PaymentModesTest, NewTableHoldsTheDefaultModes) {
 }
 
 TEST_F(PaymentModesTest, TableWithItsMarkerIsNeverWritten) {
-  const std::string blank_slots = "#INIT#" + std::string(kLength - 6, ' ') +
-                                  std::string(2 * kLength, ' ');
+  const std::string blank_slots =
+      "#INIT#" + std::string(kLength - 6, ' ') + std::string(2 * kLength, ' ');
   folder_.write("W_CAI064.WDO", blank_slots);
   ensure_payment_modes(ctx_);
   EXPECT_EQ(folder_.read("W_CAI064.WDO"), blank_slots);

@@ -53,7 +53,8 @@ TEST_F(RemoteStationsTest, TableWithItsMarkerIsNeverRewritten) {
 
 TEST_F(RemoteStationsTest, DamagedHeaderRewritesTheTableAfterACopy) {
   ASSERT_TRUE(fixtures::write_remote_stations(
-      folder_.file("w_posd86.wdo"), {{"Boutique Gare", "DIST01\\", "", "", true}}));
+      folder_.file("w_posd86.wdo"),
+      {{"Boutique Gare", "DIST01\\", "", "", true}}));
   std::string damaged = table();
   damaged.replace(0, 6, "#init#");
   folder_.write("w_posd86.wdo", damaged);
@@ -102,8 +103,8 @@ TEST_F(RemoteStationsTest, ActiveWhenTheFlagReadsAsANonZeroNumber) {
   const struct {
     std::string_view actif;
     bool active;
-  } kCases[] = {{"1", true}, {"2", true}, {"0", false}, {" ", false},
-                {"x", false}, {std::string_view("\0", 1), false}};
+  } kCases[] = {{"1", true},  {"2", true},  {"0", false},
+                {" ", false}, {"x", false}, {std::string_view("\0", 1), false}};
   for (const auto& c : kCases) {
     poste_distant line;
     line.set_actif(c.actif);

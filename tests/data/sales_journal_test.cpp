@@ -23,8 +23,8 @@ class SalesJournalTest : public ::testing::Test {
 
   void write_journal(const std::vector<Ticket>& tickets,
                      std::optional<std::int32_t> count = std::nullopt) {
-    ASSERT_TRUE(fixtures::write_journal(folder_.file("W_CAI028.WDO"), tickets,
-                                        count));
+    ASSERT_TRUE(
+        fixtures::write_journal(folder_.file("W_CAI028.WDO"), tickets, count));
   }
 };
 
@@ -56,15 +56,14 @@ TEST_F(SalesJournalTest, CompanionGetsOneBlankRecordPerJournalRecord) {
             companion_record("#I#|12-11-202610:30:05:"));
   EXPECT_EQ(companion.substr(kCompanionRecordLength, kCompanionRecordLength),
             companion_record(""));
-  EXPECT_EQ(companion.substr(2 * kCompanionRecordLength),
-            companion_record(""));
+  EXPECT_EQ(companion.substr(2 * kCompanionRecordLength), companion_record(""));
 }
 
 TEST_F(SalesJournalTest, CompanionIsRebuiltOnlyWhenItHoldsNoCompleteRecord) {
   const struct {
     std::size_t size;
     bool rebuilt;
-  } kCases[] = {{0, true}, {1, true}, {300, true},
+  } kCases[] = {{0, true},    {1, true},    {300, true},
                 {301, false}, {384, false}, {1000, false}};
   write_journal({}, 2);
   for (const auto& c : kCases) {
@@ -94,10 +93,9 @@ TEST_F(SalesJournalTest, ReadingNeverWritesTheJournalOrTheLongDetails) {
     read_journal_record(ctx_, n);
     resolve_payment_detail(ctx_);
   }
-  scan_journal(*ctx_.slots().get(kJournalSlot),
-               [&](const JournalView& v) {
-                 resolve_payment_detail(ctx_, v.payment_detail());
-               });
+  scan_journal(*ctx_.slots().get(kJournalSlot), [&](const JournalView& v) {
+    resolve_payment_detail(ctx_, v.payment_detail());
+  });
   EXPECT_EQ(folder_.read("W_CAI028.WDO"), journal);
   EXPECT_EQ(folder_.read("W_FIJO33.WDO"), details);
 }
@@ -115,6 +113,37 @@ TEST_F(SalesJournalTest, JournalRecordFieldsDecode) {
   EXPECT_EQ(j.record_count, 77);
   EXPECT_EQ(j.station_text, "0107xyz" + std::string(49, ' '));
   EXPECT_EQ(register_number(j.station_text), 7);
+}
+
+TEST_F(SalesJournalTest, JournalFieldsLieAtTheirBytes) {
+  Record r(kJournalRecordLength, '\0');
+  r.replace(0, 15, "11-12-202609:41");
+  r.replace(86, 4, "CHQT");
+  r.replace(90, 9, "CHQ30.00|");
+  r.replace(126, 4, "0112");
+  const unsigned char amount_bytes[8] = {0, 0, 0, 0, 0, 0, 0x3E, 0x40};  // 30.0
+  r.replace(74, 8, reinterpret_cast<const char*>(amount_bytes), 8);
+  r.replace(118, 4, std::string("\x01\x02\x00\x00", 4));
+  const JournalRecord j = decode_journal_record(r);
+  EXPECT_EQ(j.date_text, "11-12-2026");
+  EXPECT_EQ(j.time_text, "09:41");
+  EXPECT_EQ(j.amount, 30.0);
+  EXPECT_EQ(j.kind_code, "CHQ");
+  EXPECT_EQ(j.record_type, 'T');
+  EXPECT_EQ(j.payment_detail.substr(0, 9), "CHQ30.00|");
+  EXPECT_EQ(j.record_count, 0x0201);
+  EXPECT_EQ(register_number(j.station_text), 12);
+  // The fixture writer puts the same fields at the same bytes.
+  const Record written = fixtures::journal_record(
+      {"11-12-2026", "09:41", 30.0, "CHQ", 'T', "CHQ30.00|", 0x0201, "0112"});
+  for (const auto& [offset, width] :
+       {std::pair<std::size_t, std::size_t>{0, 15},
+        {74, 8},
+        {86, 13},
+        {118, 4},
+        {126, 4}}) {
+    EXPECT_EQ(written.substr(offset, width), r.substr(offset, width)) << offset;
+  }
 }
 
 TEST_F(SalesJournalTest, ReadingARecordFillsTheCurrentJournalRecord) {
@@ -145,9 +174,19 @@ TEST(RegisterNumberTest, CharactersThreeAndFourNameTheRegister) {
     std::string_view station_text;
     int expected;
   } kCases[] = {
-      {"0107", 7},  {"XX07", 7},  {"0116", 16}, {"0117", 0}, {"0199", 0},
-      {"0100", 0},  {"01 5", 5},  {"015x", 5},  {"01-1", 0}, {"01ab", 0},
-      {"01", 0},    {"", 0},      {std::string_view("\0\0\0\0", 4), 0},
+      {"0107", 7},
+      {"XX07", 7},
+      {"0116", 16},
+      {"0117", 0},
+      {"0199", 0},
+      {"0100", 0},
+      {"01 5", 5},
+      {"015x", 5},
+      {"01-1", 0},
+      {"01ab", 0},
+      {"01", 0},
+      {"", 0},
+      {std::string_view("\0\0\0\0", 4), 0},
   };
   for (const auto& c : kCases) {
     EXPECT_EQ(register_number(c.station_text), c.expected) << c.station_text;
@@ -158,9 +197,8 @@ TEST(MinuteOfDayTest, HoursAndMinutesFromTheirCharacters) {
   const struct {
     std::string_view time_text;
     int expected;
-  } kCases[] = {{"10:05", 605}, {"00:00", 0},   {"23:59", 1439},
-                {" 9:5 ", 545}, {"ab:cd", 0},   {"", 0},
-                {"25:70", 1570}};
+  } kCases[] = {{"10:05", 605}, {"00:00", 0}, {"23:59", 1439}, {" 9:5 ", 545},
+                {"ab:cd", 0},   {"", 0},      {"25:70", 1570}};
   for (const auto& c : kCases) {
     EXPECT_EQ(minute_of_day(c.time_text), c.expected) << c.time_text;
   }
@@ -184,8 +222,8 @@ TEST_F(SalesJournalTest, PaymentDetailsResolveThroughTheLongDetailFile) {
   details[0] = "CHQ30.00|";
   details[2] = "TIR9.00|";
   details[12] = "  CB 12.50|ESP7.50|  ";
-  ASSERT_TRUE(fixtures::write_long_details(folder_.file("W_FIJO33.WDO"),
-                                           details));
+  ASSERT_TRUE(
+      fixtures::write_long_details(folder_.file("W_FIJO33.WDO"), details));
   const auto padded = [](std::string_view s) {
     std::string out(s);
     out.resize(journal::payment_detail.width, ' ');

@@ -60,33 +60,32 @@ TEST_F(DemoDataTest, LocalTicketsAddUpToTheirLinesAndTheirPayments) {
   int tickets_today = 0;
   int long_details = 0;
   std::string last_time_today;
-  const data::ScanResult result =
-      data::scan_journal(*ctx_.slots().get(data::kJournalSlot),
-                         [&](const data::JournalView& v) {
-    if (v.is_sale_line()) {
-      lines += cents(v.amount());
-      departments.insert(v.kind_code()[0]);
-      return;
-    }
-    ASSERT_TRUE(v.is_ticket());
-    EXPECT_EQ(cents(v.amount()), lines) << v.number();
-    lines = 0;
-    const std::string kind(v.kind_code());
-    ++kinds[kind];
-    const std::string breakdown =
-        data::trim(data::resolve_payment_detail(ctx_, v.payment_detail()));
-    if (v.payment_detail().substr(0, 7) == "##FICA:") ++long_details;
-    if (kind == "#M#" && breakdown.empty()) return;  // all in cash
-    EXPECT_EQ(breakdown_cents(breakdown), cents(v.amount())) << v.number();
-    if (kind != "#M#") {
-      EXPECT_EQ(breakdown.substr(0, 3), kind);
-    }
-    if (v.date_text() == kToday) {
-      ++tickets_today;
-      registers_today.insert(v.register_number());
-      last_time_today = std::string(v.time_text());
-    }
-  });
+  const data::ScanResult result = data::scan_journal(
+      *ctx_.slots().get(data::kJournalSlot), [&](const data::JournalView& v) {
+        if (v.is_sale_line()) {
+          lines += cents(v.amount());
+          departments.insert(v.kind_code()[0]);
+          return;
+        }
+        ASSERT_TRUE(v.is_ticket());
+        EXPECT_EQ(cents(v.amount()), lines) << v.number();
+        lines = 0;
+        const std::string kind(v.kind_code());
+        ++kinds[kind];
+        const std::string breakdown =
+            data::trim(data::resolve_payment_detail(ctx_, v.payment_detail()));
+        if (v.payment_detail().substr(0, 7) == "##FICA:") ++long_details;
+        if (kind == "#M#" && breakdown.empty()) return;  // all in cash
+        EXPECT_EQ(breakdown_cents(breakdown), cents(v.amount())) << v.number();
+        if (kind != "#M#") {
+          EXPECT_EQ(breakdown.substr(0, 3), kind);
+        }
+        if (v.date_text() == kToday) {
+          ++tickets_today;
+          registers_today.insert(v.register_number());
+          last_time_today = std::string(v.time_text());
+        }
+      });
   EXPECT_EQ(result.visited, summary_.local_records);
   EXPECT_EQ(result.record_count, summary_.local_records);
   EXPECT_GT(tickets_today, 100);
@@ -114,8 +113,9 @@ TEST_F(DemoDataTest, TablesAndSettingsAreThoseTheMonitorsRead) {
     active += line.is_active();
     const std::string path = data::remote_journal_path(ctx_, line.chemin());
     int tickets = 0;
-    data::scan_journal_file(ctx_, data::kJournalSlot, path,
-                            [&](const data::JournalView& v) { tickets += v.is_ticket(); });
+    data::scan_journal_file(
+        ctx_, data::kJournalSlot, path,
+        [&](const data::JournalView& v) { tickets += v.is_ticket(); });
     EXPECT_GT(tickets, 100) << path;
   }
   EXPECT_EQ(active, 3);
@@ -125,8 +125,9 @@ TEST_F(DemoDataTest, TablesAndSettingsAreThoseTheMonitorsRead) {
   data::load_department_names(ctx_);
   EXPECT_EQ(ctx_.settings().amount_format, "0.00");
   EXPECT_EQ(ctx_.settings().department_names[4], "E \xC9picerie");
-  EXPECT_EQ(data::trim(data::read_register_setting(ctx_, data::kChosenPeriodRecord)),
-            "01-12-2026" + std::string(kToday));
+  EXPECT_EQ(
+      data::trim(data::read_register_setting(ctx_, data::kChosenPeriodRecord)),
+      "01-12-2026" + std::string(kToday));
 
   data::ensure_payment_modes(ctx_);
   EXPECT_EQ(data::read_payment_mode_codes(ctx_)[2], "ESP");
