@@ -104,7 +104,6 @@ ChPerio::ChPerio(data::Context& ctx, QWidget* parent)
     : QDialog(parent), ctx_(ctx) {
   setObjectName(QStringLiteral("ch_perio"));
   setWindowTitle(QString::fromUtf8(kCaption));
-  setModal(true);
   build_controls();
 
   // Loading: every step stands on its own.
@@ -363,6 +362,10 @@ PeriodTexts ChPerio::boxes() const {
 void ChPerio::set_boxes(const PeriodTexts& texts) {
   text1_->setText(from_utf8(texts.start));
   text2_->setText(from_utf8(texts.end));
+}
+
+std::unique_ptr<QWidget> make_ch_perio(data::Context& ctx, QWidget* parent) {
+  return std::make_unique<ChPerio>(ctx, parent);
 }
 
 std::string choose_period(data::Context& ctx, QWidget* parent) {

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <QDialog>
+#include <memory>
 
 #include "data/context.h"
 #include "data/dates.h"
@@ -73,6 +74,9 @@ class ChPerio : public QDialog {
   bool closing_ = false;
   bool period_stored_ = false;
 };
+
+// The chooser, loaded, not run (previews).
+std::unique_ptr<QWidget> make_ch_perio(data::Context& ctx, QWidget* parent);
 
 // Shows the chooser modally; returns the chosen period (empty when
 // cancelled), as ctx.chosen_period holds it.

@@ -1,5 +1,8 @@
 #include "shell/screens.h"
 
+#include "monitors/ch_perio.h"
+#include "shell/common/form97.h"
+
 namespace mdc::shell {
 
 // One line per screen:
@@ -7,6 +10,10 @@ namespace mdc::shell {
 //     return std::make_unique<monitors::monica>(ctx, parent); });
 ScreenOpeners standard_screens() {
   ScreenOpeners screens;
+  screens.add("ch_perio", monitors::make_ch_perio);
+  screens.add("form97_message", preview_form97_message);
+  screens.add("form97_question", preview_form97_question);
+  screens.add("form97_input", preview_form97_input);
   return screens;
 }
 

@@ -146,6 +146,36 @@ int ask(data::Context& ctx, QWidget* parent) {
   return ctx.dialog().dialog_code;
 }
 
+std::unique_ptr<QWidget> make_form97(data::Context& ctx, QWidget* parent,
+                                     std::string_view text, int code,
+                                     std::int16_t icon) {
+  ctx.dialog().dialog_text = std::string(text);
+  ctx.dialog().dialog_code = code;
+  ctx.dialog().dialog_icon = icon;
+  return std::make_unique<Form97>(ctx, parent);
+}
+
+std::unique_ptr<QWidget> preview_form97_message(data::Context& ctx,
+                                                QWidget* parent) {
+  return make_form97(ctx, parent, data::wrong_date_message("31-04-2020"),
+                     kMessageMode, kWrongDateIcon);
+}
+
+std::unique_ptr<QWidget> preview_form97_question(data::Context& ctx,
+                                                 QWidget* parent) {
+  return make_form97(ctx, parent,
+                     std::string(kYesNoPrefix) +
+                         "Ouvrir cette caisse en consultation ?",
+                     kYesNoMode);
+}
+
+std::unique_ptr<QWidget> preview_form97_input(data::Context& ctx,
+                                              QWidget* parent) {
+  return make_form97(ctx, parent,
+                     "Entrez le nom du magasin ?|Boulangerie du Centre",
+                     kInputMode);
+}
+
 void show_message(data::Context& ctx, QWidget* parent, std::string_view text,
                   std::int16_t icon) {
   ctx.dialog().dialog_text = std::string(text);
@@ -163,7 +193,6 @@ bool verifie_date(data::Context& ctx, QWidget* parent, std::string_view text) {
 Form97::Form97(data::Context& ctx, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), ctx_(ctx) {
   setObjectName(QStringLiteral("form97"));
-  setModal(true);
   setFixedSize(twips_to_pixels(kWidth), twips_to_pixels(kHeight));
   QPalette palette = this->palette();
   palette.setColor(QPalette::Window, Qt::white);

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QDialog>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -68,6 +69,17 @@ DialogResult closing_result(Closing closing, const DialogRequest& request,
 // Runs form97 modally over `parent` for the request of ctx.dialog(), and
 // leaves the answer there; returns the result code.
 int ask(data::Context& ctx, QWidget* parent);
+
+// The dialog for a request, built but not run (previews and the snapshot
+// tool): fills the exchange fields, then builds the window over them.
+std::unique_ptr<QWidget> make_form97(data::Context& ctx, QWidget* parent,
+                                     std::string_view text, int code,
+                                     std::int16_t icon = 0);
+
+// The dialog in each of its modes, as the screens ask it (previews).
+std::unique_ptr<QWidget> preview_form97_message(data::Context& ctx, QWidget* parent);
+std::unique_ptr<QWidget> preview_form97_question(data::Context& ctx, QWidget* parent);
+std::unique_ptr<QWidget> preview_form97_input(data::Context& ctx, QWidget* parent);
 
 // Shows a plain message (mode 0) with an optional icon and waits for it to
 // be read.
