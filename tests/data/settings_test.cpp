@@ -187,12 +187,12 @@ TEST_F(SettingsTest, MissingRegisterSettingsGiveDefaultsAndAnEmptyFile) {
 TEST_F(SettingsTest, DepartmentNamesAreLetterSpaceAndTrimmedName) {
   folder_.write("w_cai020.wdo", register_file({{100, ""},
                                                {102, "  Boissons  "},
-                                               {119, "Épicerie fine"}}));
+                                               {119, "\xC9picerie fine"}}));
   open_register_settings(ctx_);
   load_department_names(ctx_);
   EXPECT_EQ(ctx_.settings().department_names[0], "A ");
   EXPECT_EQ(ctx_.settings().department_names[2], "C Boissons");
-  EXPECT_EQ(ctx_.settings().department_names[19], "T Épicerie fine");
+  EXPECT_EQ(ctx_.settings().department_names[19], "T \xC9picerie fine");
 }
 
 TEST_F(SettingsTest, NewSwitchFileTurnsOnlySwitch44OnAndIsClosedAfterLoading) {
