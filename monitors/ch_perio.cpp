@@ -104,6 +104,8 @@ ChPerio::ChPerio(data::Context& ctx, QWidget* parent)
     : QDialog(parent), ctx_(ctx) {
   setObjectName(QStringLiteral("ch_perio"));
   setWindowTitle(QString::fromUtf8(kCaption));
+  // No close box: the chooser closes by validation or cancellation only.
+  setWindowFlag(Qt::WindowCloseButtonHint, false);
   build_controls();
 
   // Loading: every step stands on its own.
@@ -139,6 +141,9 @@ void ChPerio::build_controls() {
     *view = new platform::MonthCalendar(this);
     (*view)->setObjectName(QString::fromLatin1(name));
     place_twips(**view, left, kCalendarTop, kCalendarWidth, kCalendarHeight);
+    // Only the days a date box accepts.
+    (*view)->set_range(std::chrono::year{data::kEarliestYear} / 1 / 1,
+                       std::chrono::year{data::kLatestYear} / 12 / 31);
   }
   connect(month_view1_, &platform::MonthCalendar::date_clicked, this,
           &ChPerio::on_calendar1_click);

@@ -32,11 +32,22 @@ std::chrono::year_month_day MonthCalendar::value() const {
   return from_qdate(selectedDate());
 }
 
+void MonthCalendar::set_range(std::chrono::year_month_day first,
+                              std::chrono::year_month_day last) {
+  if (!first.ok() || !last.ok()) return;
+  setDateRange(to_qdate(first), to_qdate(last));
+}
+
 void MonthCalendar::set_value(std::chrono::year_month_day date) {
   if (!date.ok()) return;
-  const QDate shown = std::clamp(to_qdate(date), minimumDate(), maximumDate());
-  setSelectedDate(shown);
-  setCurrentPage(shown.year(), shown.month());
+  // Clamped as calendar days: a year the toolkit's dates cannot name (year 0)
+  // never reaches them.
+  using std::chrono::sys_days;
+  const sys_days shown = std::clamp(sys_days{date}, sys_days{from_qdate(minimumDate())},
+                                    sys_days{from_qdate(maximumDate())});
+  const QDate day = to_qdate(std::chrono::year_month_day{shown});
+  setSelectedDate(day);
+  setCurrentPage(day.year(), day.month());
 }
 
 }  // namespace mdc::platform

@@ -13,6 +13,10 @@ class MonthCalendar : public QCalendarWidget {
  public:
   explicit MonthCalendar(QWidget* parent = nullptr);
 
+  // The days the control shows and lets the user click.
+  void set_range(std::chrono::year_month_day first,
+                 std::chrono::year_month_day last);
+
   std::chrono::year_month_day value() const;
   // Shows and selects `date`. A date before or after what the control can
   // show is brought to its first or last day; one that is not a calendar day

@@ -105,6 +105,13 @@ TEST_F(ChPerioTest, AStoredPeriodIsShownAsStoredNotNormalised) {
   EXPECT_EQ(calendar(w, "MonthView2")->value(), 2020y / May / 31);
 }
 
+TEST_F(ChPerioTest, ADateBeyondTheCalendarsShowsTheirNearestDay) {
+  store("01-00-000031-12-9999");  // December of the year before year 0
+  ChPerio w(ctx_);
+  EXPECT_EQ(calendar(w, "MonthView1")->value(), 1900y / January / 1);
+  EXPECT_EQ(calendar(w, "MonthView2")->value(), 2040y / December / 31);
+}
+
 TEST_F(ChPerioTest, RandomBytesInRecord40LoadAndValidateToToday) {
   store(std::string("\x01\xFE" "9\x00\x80\x7F\xA0x4\n", 10) +
         std::string(10, '\xFF'));
