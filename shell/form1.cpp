@@ -4,6 +4,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
+#include <QToolButton>
 
 #include "data/record_file.h"
 #include "data/settings.h"
@@ -22,34 +23,41 @@ struct MenuButton {
   std::string_view screen;  // empty for "Fin"
   int left, top, width, height;
   bool graphical;  // white, in the graphical style of the suite
+  std::string_view picture_group;
+  int picture;
 };
 
 constexpr MenuButton kMenuButtons[] = {
-    {"Command1", "Postes distants", kRemoteRegisterScreen, 1080, 7590, 1455, 795, true},
-    {"Command2", "monica ", kLiveMonitorScreen, 1080, 6510, 1455, 795, true},
-    {"Command3", "monica 2", kPeriodMonitorScreen, 1080, 5430, 1455, 795, true},
-    {"Command4", "mp dist", kUpdateStatusScreen, 4170, 5130, 1485, 825, false},
-    {"Command5", "monica 4", kPaymentMonitorScreen, 1050, 4320, 1455, 795, true},
-    {"image1", "Fin", {}, 13530, 9540, 1455, 795, true},
+    {"Command1", "Postes distants", kRemoteRegisterScreen, 1080, 7590, 1455, 795, true,
+     kMenuGroup, menu_picture::kRemoteRegister},
+    {"Command2", "monica ", kLiveMonitorScreen, 1080, 6510, 1455, 795, true,
+     kMenuGroup, menu_picture::kLiveMonitor},
+    {"Command3", "monica 2", kPeriodMonitorScreen, 1080, 5430, 1455, 795, true,
+     kMenuGroup, menu_picture::kPeriodMonitor},
+    {"Command4", "mp dist", kUpdateStatusScreen, 4170, 5130, 1485, 825, false, {}, 0},
+    {"Command5", "monica 4", kPaymentMonitorScreen, 1050, 4320, 1455, 795, true,
+     kMenuGroup, menu_picture::kPaymentMonitor},
+    {"image1", "Fin", {}, 13530, 9540, 1455, 795, true, kIconGroup, icon::kExit},
 };
 
 // What each screen is for, shown beside the buttons.
 struct ScreenGuide {
+  int picture;  // of the menu group
   const char* title;
   const char* text;
 };
 
 constexpr ScreenGuide kGuide[] = {
-    {"monica", "Les caisses du jour en direct : chiffre d'affaires de chaque caisse, "
+    {menu_picture::kLiveMonitor, "monica", "Les caisses du jour en direct : chiffre d'affaires de chaque caisse, "
                "tickets, panier moyen et courbe des ventes, mis à jour toutes les "
                "30 secondes."},
-    {"monica 2", "Les ventes d'une période par rayon, pour chaque caisse locale et "
+    {menu_picture::kPeriodMonitor, "monica 2", "Les ventes d'une période par rayon, pour chaque caisse locale et "
                  "distante, avec les totaux."},
-    {"monica 4", "Les tickets et les montants d'une période par mode de paiement, "
+    {menu_picture::kPaymentMonitor, "monica 4", "Les tickets et les montants d'une période par mode de paiement, "
                  "exportables vers un fichier texte."},
-    {"Postes distants", "Le registre des caisses distantes : dossiers, archives "
+    {menu_picture::kRemoteRegister, "Postes distants", "Le registre des caisses distantes : dossiers, archives "
                         "rapatriées et consultation."},
-    {"mp dist", "L'état des mises à jour qui attendent dans le dossier de chaque "
+    {menu_picture::kUpdateStatus, "mp dist", "L'état des mises à jour qui attendent dans le dossier de chaque "
                 "caisse distante."},
 };
 
@@ -61,6 +69,7 @@ constexpr int kRuleLeft = 720, kRuleTop = 2280, kRuleWidth = 13920, kRuleHeight 
 constexpr int kPromptLeft = 1050, kPromptTop = 3480, kPromptWidth = 5400, kPromptHeight = 420;
 constexpr int kGuideLeft = 6840, kGuideTop = 3000, kGuideWidth = 7800, kGuideHeight = 5640;
 constexpr int kGuideMargin = 300, kGuideEntryHeight = 1020;
+constexpr int kGuidePictureSide = 600, kGuideTextLeft = 1080;
 constexpr int kFooterLeft = 1050, kFooterTop = 10230, kFooterWidth = 12000,
               kFooterHeight = 330;
 
@@ -68,12 +77,13 @@ const QColor kTitleColour(0x1F, 0x4E, 0x8C);
 const QColor kSubtitleColour(0x5F, 0x6B, 0x78);
 const QColor kRuleColour(0x2F, 0x65, 0xA7);
 constexpr double kWindowFontPoints = 8.25;
+constexpr int kButtonIconSide = 22;  // pixels
 
 const QString kGraphicalButtonStyle = QStringLiteral(
-    "QPushButton { background: white; color: black; border: 1px solid #7F93AB;"
-    " border-radius: 6px; }"
-    "QPushButton:hover { background: #EEF4FB; border-color: #2F65A7; }"
-    "QPushButton:pressed { background: #D8E6F5; }");
+    "QToolButton { background: white; color: black; border: 1px solid #7F93AB;"
+    " border-radius: 6px; padding-top: 3px; }"
+    "QToolButton:hover { background: #EEF4FB; border-color: #2F65A7; }"
+    "QToolButton:pressed { background: #D8E6F5; }");
 const QString kGuideStyle = QStringLiteral(
     "QFrame#guide { background: #F6F9FC; border: 1px solid #C9D6E4;"
     " border-radius: 10px; }");
@@ -144,16 +154,30 @@ void Form1::build_header() {
 
 void Form1::build_buttons() {
   for (const MenuButton& b : kMenuButtons) {
-    auto* button = new QPushButton(QString::fromUtf8(b.caption), this);
+    // Graphical buttons show their picture above the caption.
+    QAbstractButton* button = nullptr;
+    if (b.graphical) {
+      auto* tool = new QToolButton(this);
+      tool->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+      tool->setStyleSheet(kGraphicalButtonStyle);
+      button = tool;
+    } else {
+      button = new QPushButton(this);
+    }
+    button->setText(QString::fromUtf8(b.caption));
     button->setObjectName(QString::fromLatin1(b.name));
     place_twips(*button, b.left, b.top, b.width, b.height);
     button->setCursor(Qt::PointingHandCursor);
-    if (b.graphical) button->setStyleSheet(kGraphicalButtonStyle);
+    if (!b.picture_group.empty()) {
+      button->setIcon(icc().picture(b.picture_group, b.picture));
+      button->setIconSize(QSize(kButtonIconSide, kButtonIconSide));
+    }
     if (b.screen.empty()) {
-      connect(button, &QPushButton::clicked, this, &Form1::end_program);
+      connect(button, &QAbstractButton::clicked, this, &Form1::end_program);
     } else {
       const std::string_view screen = b.screen;
-      connect(button, &QPushButton::clicked, this, [this, screen] { open_screen(screen); });
+      connect(button, &QAbstractButton::clicked, this,
+              [this, screen] { open_screen(screen); });
     }
   }
 }
@@ -174,8 +198,12 @@ void Form1::build_guide() {
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setStyleSheet(QStringLiteral("background: transparent; border: none;"));
-    place_twips(*label, kGuideMargin, top, kGuideWidth - 2 * kGuideMargin,
+    place_twips(*label, kGuideTextLeft, top, kGuideWidth - kGuideTextLeft - kGuideMargin,
                 kGuideEntryHeight);
+    auto* picture = new QLabel(guide);
+    picture->setPixmap(icc().picture(kMenuGroup, entry.picture));
+    picture->setStyleSheet(QStringLiteral("background: transparent; border: none;"));
+    place_twips(*picture, kGuideMargin, top, kGuidePictureSide, kGuidePictureSide);
     top += kGuideEntryHeight + kGuideMargin / 3;
   }
 }

@@ -21,6 +21,7 @@ constexpr int kArrowSide = 40;
 constexpr int kPresetSide = 32;
 constexpr int kLogoWidth = 132;
 constexpr int kLogoHeight = 112;
+constexpr int kMenuPictureSide = 40;
 
 // Border of the rounded frame.
 constexpr int kBorderMargin = 2;
@@ -469,7 +470,115 @@ QPixmap logo_picture() {
   });
 }
 
+// --- Pictures of the main menu (100 × 100 design square) ---
+
+void draw_live(QPainter& p) {
+  p.setPen(QPen(kGrey, 4));
+  p.setBrush(Qt::white);
+  p.drawRoundedRect(QRectF(6, 10, 88, 80), 10, 10);
+  QPainterPath area;
+  const QPolygonF curve({{14, 74}, {26, 66}, {36, 44}, {46, 60}, {56, 30},
+                         {68, 50}, {78, 38}, {86, 46}});
+  area.addPolygon(curve);
+  area.lineTo(86, 82);
+  area.lineTo(14, 82);
+  area.closeSubpath();
+  QLinearGradient g(0, 30, 0, 82);
+  g.setColorAt(0, QColor(0xF2, 0x8C, 0x28, 200));
+  g.setColorAt(1, QColor(0xF2, 0x8C, 0x28, 40));
+  p.setPen(Qt::NoPen);
+  p.setBrush(g);
+  p.drawPath(area);
+  p.setBrush(Qt::NoBrush);
+  p.setPen(round_pen(kOrange.darker(130), 5));
+  p.drawPolyline(curve);
+  p.setPen(Qt::NoPen);
+  p.setBrush(kGreen);
+  p.drawEllipse(QPointF(80, 22), 7, 7);
+}
+
+void draw_departments(QPainter& p) {
+  const struct {
+    int start, span;
+    QColor colour;
+  } kSlices[] = {{90, 130, kBlue}, {220, 80, kOrange}, {300, 100, kGreen},
+                 {40, 50, kRed}};
+  const QRectF pie(8, 8, 84, 84);
+  p.setPen(QPen(Qt::white, 3));
+  for (const auto& s : kSlices) {
+    p.setBrush(s.colour);
+    p.drawPie(s.start == 40 ? pie.translated(4, -4) : pie, s.start * 16, s.span * 16);
+  }
+}
+
+void draw_payments(QPainter& p) {
+  // A card...
+  QLinearGradient card(0, 14, 0, 66);
+  card.setColorAt(0, kBlue.lighter(120));
+  card.setColorAt(1, kDarkBlue);
+  p.setPen(QPen(kDarkBlue.darker(130), 3));
+  p.setBrush(card);
+  p.drawRoundedRect(QRectF(4, 14, 74, 50), 8, 8);
+  p.setPen(Qt::NoPen);
+  p.setBrush(Qt::black);
+  p.drawRect(QRectF(4, 24, 74, 9));
+  p.setBrush(kYellow);
+  p.drawRoundedRect(QRectF(14, 40, 14, 11), 2, 2);
+  // ...and a pile of coins.
+  for (int i = 0; i < 3; ++i) {
+    const double y = 80 - i * 9;
+    p.setPen(QPen(kDarkYellow, 3));
+    p.setBrush(kYellow);
+    p.drawEllipse(QRectF(52, y - 8, 42, 16));
+  }
+}
+
+void draw_remote(QPainter& p) {
+  const auto screen = [&p](double x, double y) {
+    p.setPen(QPen(kDarkBlue, 3));
+    p.setBrush(kFrameBlue);
+    p.drawRoundedRect(QRectF(x, y, 36, 26), 4, 4);
+    p.setBrush(QColor(0x7C, 0xFC, 0x9A));
+    p.setPen(Qt::NoPen);
+    p.drawRect(QRectF(x + 5, y + 5, 26, 10));
+    p.setPen(QPen(kDarkBlue, 3));
+    p.setBrush(kLightGrey);
+    p.drawRect(QRectF(x - 2, y + 26, 40, 8));
+  };
+  p.setPen(QPen(kGrey, 5, Qt::DashLine, Qt::RoundCap));
+  p.drawLine(QLineF(28, 40, 72, 70));
+  screen(6, 12);
+  screen(58, 52);
+}
+
+void draw_updates(QPainter& p) {
+  p.setPen(QPen(kBrown.darker(130), 3));
+  p.setBrush(QColor(0xD9, 0xB0, 0x7A));
+  p.drawRect(QRectF(24, 34, 52, 44));
+  p.setBrush(QColor(0xC4, 0x95, 0x5C));
+  p.drawRect(QRectF(24, 34, 52, 10));
+  p.setPen(QPen(QColor(0xF5, 0xE6, 0xC8), 5));
+  p.drawLine(QLineF(50, 36, 50, 76));
+  p.setBrush(Qt::NoBrush);
+  p.setPen(round_pen(kGreen, 7));
+  p.drawArc(QRectF(6, 6, 88, 88), 30 * 16, 120 * 16);
+  p.drawArc(QRectF(6, 6, 88, 88), 210 * 16, 120 * 16);
+  p.setPen(Qt::NoPen);
+  p.setBrush(kGreen);
+  p.drawPolygon(QPolygonF({{86, 18}, {92, 36}, {74, 34}}));
+  p.drawPolygon(QPolygonF({{14, 82}, {8, 64}, {26, 66}}));
+}
+
+QPixmap menu_picture_of(int index) {
+  static constexpr void (*kDraw[menu_picture::kCount])(QPainter&) = {
+      draw_live, draw_departments, draw_payments, draw_remote, draw_updates};
+  return paint_unit(kMenuPictureSide, kMenuPictureSide, kDraw[index]);
+}
+
 QPixmap draw_picture(std::string_view group, int index) {
+  if (group == kMenuGroup && index >= 0 && index < menu_picture::kCount) {
+    return menu_picture_of(index);
+  }
   if (group == kBorderGroup && index >= 0 && index < kBorderPieces) {
     return border_piece(index);
   }

@@ -21,6 +21,7 @@ inline constexpr std::string_view kNextGroup = "bt_suite";      // 0
 inline constexpr std::string_view kPreviousGroup = "bt_retour"; // 0
 inline constexpr std::string_view kPresetGroup = "perii";       // 0 to 6
 inline constexpr std::string_view kLogoGroup = "logo";          // 0
+inline constexpr std::string_view kMenuGroup = "menu";          // 0 to 4
 
 inline constexpr int kBorderPieces = 8;
 inline constexpr int kButtonBackground = 71;
@@ -28,6 +29,16 @@ inline constexpr int kExitPicture = 11;
 inline constexpr int kIconCount = 212;
 inline constexpr int kDialogPicture = 2;
 inline constexpr int kPresetPictures = 7;
+
+// Pictures of the main menu's screens.
+namespace menu_picture {
+inline constexpr int kLiveMonitor = 0;     // curve of the day
+inline constexpr int kPeriodMonitor = 1;   // pie of the departments
+inline constexpr int kPaymentMonitor = 2;  // card and coins
+inline constexpr int kRemoteRegister = 3;  // linked registers
+inline constexpr int kUpdateStatus = 4;    // parcel and renewal arrows
+inline constexpr int kCount = 5;
+}  // namespace menu_picture
 
 // Icons of the p11 group that the screens name. Every other number of the
 // group holds a neutral picture.

@@ -1,7 +1,7 @@
 #include "shell/form1.h"
 
 #include <QApplication>
-#include <QPushButton>
+#include <QAbstractButton>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -167,7 +167,7 @@ TEST_F(Form1Test, MenuButtonsOpenTheirScreensModallyAndTheMenuStays) {
   };
   for (const auto& c : kCases) {
     opened_.clear();
-    auto* button = menu.findChild<QPushButton*>(QString::fromLatin1(c.button));
+    auto* button = menu.findChild<QAbstractButton*>(QString::fromLatin1(c.button));
     ASSERT_NE(button, nullptr) << c.button;
     EXPECT_EQ(button->text(), QString::fromUtf8(c.caption)) << c.button;
     QTest::mouseClick(button, Qt::LeftButton);
@@ -175,8 +175,8 @@ TEST_F(Form1Test, MenuButtonsOpenTheirScreensModallyAndTheMenuStays) {
     EXPECT_FALSE(menu.ended()) << c.button;
     EXPECT_TRUE(menu.isVisible()) << c.button;
   }
-  EXPECT_EQ(menu.findChild<QPushButton*>("Command1")->geometry(), QRect(72, 506, 97, 53));
-  EXPECT_EQ(menu.findChild<QPushButton*>("Command4")->geometry(), QRect(278, 342, 99, 55));
+  EXPECT_EQ(menu.findChild<QAbstractButton*>("Command1")->geometry(), QRect(72, 506, 97, 53));
+  EXPECT_EQ(menu.findChild<QAbstractButton*>("Command4")->geometry(), QRect(278, 342, 99, 55));
 }
 
 TEST_F(Form1Test, FinClosesEverySlotAndEndsTheProgram) {
@@ -188,7 +188,7 @@ TEST_F(Form1Test, FinClosesEverySlotAndEndsTheProgram) {
   EXPECT_TRUE(menu.isVisible());
 
   QSignalSpy ended(&menu, &Form1::program_ended);
-  auto* fin = menu.findChild<QPushButton*>("image1");
+  auto* fin = menu.findChild<QAbstractButton*>("image1");
   ASSERT_NE(fin, nullptr);
   EXPECT_EQ(fin->text(), QStringLiteral("Fin"));
   EXPECT_EQ(fin->geometry(), QRect(902, 636, 97, 53));

@@ -29,6 +29,7 @@ TEST(ImageLibrary, EveryPictureTheScreensNameIsDrawn) {
       {kBorderGroup, 0, 7},      {kButtonGroup, 11, 11},    {kButtonGroup, 71, 71},
       {kIconGroup, 0, 211},      {kDialogPictureGroup, 2, 2}, {kNextGroup, 0, 0},
       {kPreviousGroup, 0, 0},    {kPresetGroup, 0, 6},      {kLogoGroup, 0, 0},
+      {kMenuGroup, 0, menu_picture::kCount - 1},
   };
   for (const auto& g : kGroups) {
     for (int i = g.first; i <= g.last; ++i) {
