@@ -1,5 +1,7 @@
 #include "data/sales_journal.h"
 
+#include <algorithm>
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -13,6 +15,9 @@ std::string_view part(std::string_view text, std::size_t offset,
   if (offset >= text.size()) return {};
   return text.substr(offset, width);
 }
+
+// Companion records written per call when the companion file is built.
+constexpr int kCompanionBlockRecords = 512;
 
 constexpr std::int64_t kMaxLongDetailReference =
     std::numeric_limits<std::int32_t>::max();
@@ -59,15 +64,27 @@ void open_sales_journal(Context& ctx) {
   // A companion file that cannot be opened is left alone.
   if (!companion.is_open()) return;
 
-  const std::int32_t count =
-      get_int32(journal.read(kJournalHeaderRecord), journal::record_count);
+  // One blank record per data record the journal holds: a count announcing
+  // more (a damaged header, an append under way) would otherwise make the
+  // companion file grow without bound.
+  const std::int64_t count = std::clamp<std::int64_t>(
+      get_int32(journal.read(kJournalHeaderRecord), journal::record_count), 0,
+      std::max<std::int64_t>(journal.records_held() - 1, 0));
   Record buffer(kCompanionRecordLength, ' ');
   set_text(buffer, companion::status_text, "");
   set_bytes(buffer, companion::zero_bytes, '\0');
   set_text(buffer, companion::ok_text, companion::kOk);
   set_text(buffer, companion::last_text, "");
-  for (std::int64_t n = 2; n <= static_cast<std::int64_t>(count) + 1; ++n) {
-    if (!companion.write(n, buffer)) break;
+  std::string block;
+  for (int i = 0; i < kCompanionBlockRecords; ++i) block += buffer;
+  for (std::int64_t n = 2; n <= count + 1; n += kCompanionBlockRecords) {
+    const std::int64_t records =
+        std::min<std::int64_t>(kCompanionBlockRecords, count + 2 - n);
+    if (!companion.write_block(
+            n, std::string_view(block).substr(
+                   0, static_cast<std::size_t>(records) * kCompanionRecordLength))) {
+      break;
+    }
   }
   const platform::LocalDateTime now = ctx.now();
   std::string status(companion::kStatusPrefix);
