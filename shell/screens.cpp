@@ -10,11 +10,16 @@ namespace mdc::shell {
 //     return std::make_unique<monitors::monica>(ctx, parent); });
 ScreenOpeners standard_screens() {
   ScreenOpeners screens;
-  screens.add("ch_perio", monitors::make_ch_perio);
-  screens.add("form97_message", preview_form97_message);
-  screens.add("form97_question", preview_form97_question);
-  screens.add("form97_input", preview_form97_input);
   return screens;
+}
+
+ScreenOpeners preview_windows() {
+  ScreenOpeners windows;
+  windows.add("ch_perio", monitors::make_ch_perio);
+  windows.add("form97_message", preview_form97_message);
+  windows.add("form97_question", preview_form97_question);
+  windows.add("form97_input", preview_form97_input);
+  return windows;
 }
 
 }  // namespace mdc::shell

@@ -1,9 +1,9 @@
 // screen-snapshot <data folder> <yyyy-mm-dd hh:mm:ss> <output folder>
 //
-// Opens the main menu and every registered screen over a data folder, with
-// the clock set to the given time, on the offscreen platform, and writes per
-// screen a PNG of the window and the cells of its grids as tab-separated
-// text. Screens are shown without modal loops; a modal window that a screen
+// Opens the main menu, every registered screen and the windows the screens
+// open themselves (shell/screens.h) over a data folder, with the clock set to
+// the given time, on the offscreen platform, and writes per window a PNG and
+// the cells of its grids as tab-separated text. Screens are shown without modal loops; a modal window that a screen
 // opens on its own is closed, so that the tool never waits for a user.
 #include <QApplication>
 #include <QDialog>
@@ -157,12 +157,15 @@ int main(int argc, char** argv) {
   mdc::shell::apply_screen_frame(menu);
   all_saved &= take(menu, out, QString::fromLatin1(kMenuName));
 
-  for (const std::string& name : screens.names()) {
-    std::unique_ptr<QWidget> screen = screens.make(name, ctx, &menu);
-    if (!screen) continue;
-    if (!screen->isWindow()) screen->setWindowFlag(Qt::Window);
-    all_saved &= take(*screen, out, QString::fromStdString(name));
-    screen->close();
+  const mdc::shell::ScreenOpeners previews = mdc::shell::preview_windows();
+  for (const mdc::shell::ScreenOpeners* windows : {&screens, &previews}) {
+    for (const std::string& name : windows->names()) {
+      std::unique_ptr<QWidget> screen = windows->make(name, ctx, &menu);
+      if (!screen) continue;
+      if (!screen->isWindow()) screen->setWindowFlag(Qt::Window);
+      all_saved &= take(*screen, out, QString::fromStdString(name));
+      screen->close();
+    }
   }
   ctx.file_slots().close_all();
   return all_saved ? 0 : kWriteExit;
