@@ -45,11 +45,15 @@ constexpr std::int32_t kText2Colour = platform::rgb(255, 255, 192);  // light ye
 constexpr const char* kText2Tag = "2";
 constexpr int kBlinkMilliseconds = 1000;
 constexpr int kButtonTop = 4860;
+// Button slots: "Valider" of a message, "Non", "Annuler", and "Oui" or
+// "Valider" of a question or an input.
+constexpr int kMessageSlot = 1, kNoSlot = 4, kCancelSlot = 5, kAnswerSlot = 6;
 struct SlotPlace {
   int slot;
   int left;
 };
-constexpr SlotPlace kSlotPlaces[] = {{1, 8040}, {4, 6900}, {5, 6900}, {6, 8040}};
+constexpr SlotPlace kSlotPlaces[] = {
+    {kMessageSlot, 8040}, {kNoSlot, 6900}, {kCancelSlot, 6900}, {kAnswerSlot, 8040}};
 
 // The icon file of the suite for icon n: "fc_img_" and n on three digits.
 std::string icon_file_name(std::int16_t icon) {
@@ -287,10 +291,10 @@ void Form97::build_controls() {
   }
   connect(bar, &ButtonBar::clicked, this, [this](int slot) {
     switch (slot) {
-      case 1: close_with(Closing::kSlot1); break;
-      case 4: close_with(Closing::kSlot4); break;
-      case 5: close_with(Closing::kSlot5); break;
-      case 6: close_with(Closing::kSlot6); break;
+      case kMessageSlot: close_with(Closing::kSlot1); break;
+      case kNoSlot: close_with(Closing::kSlot4); break;
+      case kCancelSlot: close_with(Closing::kSlot5); break;
+      case kAnswerSlot: close_with(Closing::kSlot6); break;
       default: break;
     }
   });
