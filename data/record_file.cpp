@@ -33,6 +33,12 @@ bool RecordFile::write(std::int64_t n, const Record& record) {
                          record);
 }
 
+bool RecordFile::write_block(std::int64_t first, std::string_view records) {
+  if (first < 1 || !file_ || records.size() % record_length_ != 0) return false;
+  return file_->write_at(static_cast<std::uint64_t>(first - 1) * record_length_,
+                         records);
+}
+
 void RecordFile::read_block(std::int64_t first, std::int64_t count,
                             std::string& out) {
   out.assign(static_cast<std::size_t>(std::max<std::int64_t>(count, 0)) *

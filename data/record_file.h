@@ -34,6 +34,11 @@ class RecordFile {
   // write failed or n is below 1.
   bool write(std::int64_t n, const Record& record);
 
+  // Writes whole records from record `first` on, in one call; `records`
+  // holds a whole number of records. False when the write failed, first is
+  // below 1 or the size is not a whole number of records.
+  bool write_block(std::int64_t first, std::string_view records);
+
   // Reads `count` records from record `first` into out (resized to
   // count × record_length), in one call; missing bytes read as zero.
   void read_block(std::int64_t first, std::int64_t count, std::string& out);

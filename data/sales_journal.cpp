@@ -1,7 +1,6 @@
 #include "data/sales_journal.h"
 
 #include <algorithm>
-#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -80,10 +79,10 @@ void open_sales_journal(Context& ctx) {
   for (std::int64_t n = 2; n <= count + 1; n += kCompanionBlockRecords) {
     const std::int64_t records =
         std::min<std::int64_t>(kCompanionBlockRecords, count + 2 - n);
-    if (!companion.write_block(
-            n, std::string_view(block).substr(
-                   0, static_cast<std::size_t>(records) * kCompanionRecordLength))) {
-      break;
+    if (!companion.write_block(n, std::string_view(block).substr(
+                                      0, static_cast<std::size_t>(records) *
+                                             kCompanionRecordLength))) {
+      return;  // without its status record, the file is built again next time
     }
   }
   const platform::LocalDateTime now = ctx.now();

@@ -59,13 +59,46 @@ TEST_F(SalesJournalTest, CompanionGetsOneBlankRecordPerJournalRecord) {
   EXPECT_EQ(companion.substr(2 * kCompanionRecordLength), companion_record(""));
 }
 
+TEST_F(SalesJournalTest, CompanionCountsOnlyTheRecordsTheJournalHolds) {
+  const struct {
+    std::int32_t count;
+    int held;
+    std::size_t companion_records;
+  } kCases[] = {
+      {2'000'000'000, 3, 4}, {-7, 3, 1}, {2, 3, 3}, {1500, 1200, 1201}};
+  for (const auto& c : kCases) {
+    std::vector<Ticket> tickets(c.held,
+                                {"11-12-2026", "10:05", 1, 1, "ESP", "", {}});
+    write_journal(tickets, c.count);
+    folder_.write("W_CSIS28.WDO", "");
+    open_sales_journal(ctx_);
+    const std::string companion = folder_.read("W_CSIS28.WDO");
+    EXPECT_EQ(companion.size(), c.companion_records * kCompanionRecordLength)
+        << c.count;
+    EXPECT_EQ(companion.substr(companion.size() - kCompanionRecordLength),
+              c.companion_records == 1
+                  ? companion_record("#I#|12-11-202610:30:05:")
+                  : companion_record(""));
+  }
+}
+
+TEST_F(SalesJournalTest, CompanionLeftWithoutStatusWhenAWriteFails) {
+  write_journal({{"11-12-2026", "10:05", 1, 1, "ESP", "", {}}});
+  env_.fail_write(1);
+  open_sales_journal(ctx_);
+  EXPECT_LE(folder_.read("W_CSIS28.WDO").size(), 300u);
+  open_sales_journal(ctx_);
+  EXPECT_EQ(folder_.read("W_CSIS28.WDO").substr(0, 4), "#I#|");
+}
+
 TEST_F(SalesJournalTest, CompanionIsRebuiltOnlyWhenItHoldsNoCompleteRecord) {
   const struct {
     std::size_t size;
     bool rebuilt;
   } kCases[] = {{0, true},    {1, true},    {300, true},
                 {301, false}, {384, false}, {1000, false}};
-  write_journal({}, 2);
+  write_journal({{"11-12-2026", "10:05", 1, 1, "ESP", "", {}},
+                 {"11-12-2026", "10:06", 2, 1, "ESP", "", {}}});
   for (const auto& c : kCases) {
     const std::string before(c.size, 'x');
     folder_.write("W_CSIS28.WDO", before);
