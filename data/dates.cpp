@@ -94,11 +94,16 @@ bool date_is_valid(std::string_view text) {
   const long long d = leading_whole_number(slice(text, kDayAt, kPairWidth));
   const long long m = leading_whole_number(slice(text, kMonthAt, kPairWidth));
   const long long y = leading_whole_number(slice(text, kYearAt, kYearWidth));
-  if (y < kEarliestYear || y > kLatestYear) return false;
-  const CalendarDate date{year{static_cast<int>(y)},
-                          month{static_cast<unsigned>(m)},
-                          day{static_cast<unsigned>(d)}};
-  return date.ok();
+  if (y < kEarliestYear || y > kLatestYear || m < 1 || m > 12) return false;
+  // February has 29 days in every year divisible by 4, 1900 included, as
+  // the point-of-sale program counts them.
+  const bool february = m == 2;
+  const long long length =
+      february ? (y % 4 == 0 ? 29 : 28)
+               : unsigned{year_month_day_last{year{static_cast<int>(y)} /
+                                             month{static_cast<unsigned>(m)} /
+                                             last}.day()};
+  return d >= 1 && d <= length;
 }
 
 std::string wrong_date_message(std::string_view text) {

@@ -42,8 +42,8 @@ struct NormalisedDate {
 // (no digits, day "00") gives today.
 NormalisedDate normalise_date(std::string_view typed, CalendarDate today);
 
-// True when the text is "dd-mm-yyyy" and names a day of the Gregorian
-// calendar between kEarliestYear and kLatestYear.
+// True when the text is "dd-mm-yyyy" and names a day between kEarliestYear
+// and kLatestYear; February has 29 days in the years divisible by 4.
 bool date_is_valid(std::string_view text);
 // The message shown for a wrong date (UTF-8, CR LF between its lines).
 std::string wrong_date_message(std::string_view text);

