@@ -13,7 +13,7 @@
 namespace mdc::monitors {
 namespace {
 
-using fixtures::RemoteStationSpec;
+using fixtures::RemoteStationLine;
 using fixtures::Ticket;
 
 constexpr const char* kDay = "11-12-2026";
@@ -38,7 +38,7 @@ class LiveRemoteTest : public ::testing::Test {
     ASSERT_TRUE(fixtures::write_journal(
         folder_.file(folder + "/W_CAI028.WDO"), tickets));
   }
-  void remote_table(const std::vector<RemoteStationSpec>& lines) {
+  void remote_table(const std::vector<RemoteStationLine>& lines) {
     ASSERT_TRUE(
         fixtures::write_remote_stations(folder_.file("w_posd86.wdo"), lines));
   }
@@ -99,7 +99,7 @@ TEST_F(LiveRemoteTest, WhichRegistersAreReadAndHowEachRowEnds) {
   std::filesystem::create_directories(folder_.file("NOJOURNAL"));
   // A folder in place of the journal: it exists and cannot be read.
   std::filesystem::create_directories(folder_.file("BROKEN/W_CAI028.WDO"));
-  std::vector<RemoteStationSpec> lines = {
+  std::vector<RemoteStationLine> lines = {
       {"Actif", "R1\\", "", "", true},
       {"Inactif", "R1\\", "", "", false},
       {"Sans dossier", "MISSING\\", "", "", true},
